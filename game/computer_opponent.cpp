@@ -52,7 +52,9 @@ void SeedRandom(std::int32_t seed) {
   NextRandom();
 }
 
-double RandomFraction() { return NextRandom() / 32768.0; }
+double RandomFraction() {
+  return NextRandom() / 32768.0;
+}
 
 double ClockSeconds() {
   if (pinned_clock) return *pinned_clock;
@@ -60,11 +62,19 @@ double ClockSeconds() {
   return std::chrono::duration<double>(since_start).count();
 }
 
-void PinClock(double seconds) { pinned_clock = seconds; }
-void UnpinClock() { pinned_clock.reset(); }
+void PinClock(double seconds) {
+  pinned_clock = seconds;
+}
+void UnpinClock() {
+  pinned_clock.reset();
+}
 
-bool WinPass() { return FillFirstHolding(ComputerMark); }
-bool BlockPass() { return FillFirstHolding(PlayerMark); }
+bool WinPass() {
+  return FillFirstHolding(ComputerMark);
+}
+bool BlockPass() {
+  return FillFirstHolding(PlayerMark);
+}
 
 void RandomMove() {
   // The whole seconds, wrapped into 32 bits so that no clock value can overflow the seed.

@@ -28,7 +28,9 @@ inline constexpr std::array<MoveTest, 24> MoveTestTable{{
 }};
 
 // The cell of cell number n (1 to 9, reading order): x = (n - 1) mod 3, y = (n - 1) div 3.
-constexpr CellPos CellNumber(int n) { return {(n - 1) % 3, (n - 1) / 3}; }
+constexpr CellPos CellNumber(int n) {
+  return {(n - 1) % 3, (n - 1) / 3};
+}
 
 // Clears ComputerOpens, then sets exactly one Empty cell to ComputerMark, or, on a full
 // board, sets GameResult to Drawn and changes no cell.
