@@ -93,6 +93,9 @@ class SdlWindow final : public WindowBackend {
   void Run(const std::string& title, std::promise<bool>& opened) {
     // The game handles termination signals itself.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // A 300 x 300 picture needs no graphics driver: the window's own X11 framebuffer
+    // serves the software renderer.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
       opened.set_value(false);
       return;

@@ -24,4 +24,6 @@ inline std::string BoardText() {
 }
 
 // A fresh game state, as at program start.
-inline void ResetGameState() { Game = GameState{}; }
+inline void ResetGameState() {
+  Game = GameState{};
+}
