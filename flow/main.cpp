@@ -1,0 +1,5 @@
+#include "flow/start_and_end.h"
+
+int main() {
+  RunGame();
+}
