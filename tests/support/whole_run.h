@@ -16,6 +16,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -68,12 +69,10 @@ struct Result {
   std::string out;                 // standard output
   std::string err;                 // standard error
   std::vector<std::string> trace;  // one line per request: "board P,C,D result opens"
-  fs::path folder;
+  std::map<int, Frame> frames;     // the saved frames by request
   Frame Saved(int request) const {
-    const std::string bytes = ReadFile(folder / ("frame" + std::to_string(request) + ".raw"));
-    Frame frame(bytes.size() / sizeof(Colour));
-    std::memcpy(frame.data(), bytes.data(), frame.size() * sizeof(Colour));
-    return frame;
+    const auto found = frames.find(request);
+    return found == frames.end() ? Frame{} : found->second;
   }
 };
 
@@ -131,18 +130,18 @@ inline Player Script(std::vector<int> keys) {
 inline Result PlayRun(const Options& options) {
   static int runs = 0;
   Result result;
-  result.folder = fs::temp_directory_path() /
-                  ("zw_run_" + std::to_string(::getpid()) + "_" + std::to_string(++runs));
-  fs::remove_all(result.folder);
-  fs::create_directories(result.folder);
+  const fs::path folder = fs::temp_directory_path() /
+                          ("zw_run_" + std::to_string(::getpid()) + "_" + std::to_string(++runs));
+  fs::remove_all(folder);
+  fs::create_directories(folder);
   for (const auto& entry : fs::directory_iterator(ZW_ASSETS_DIR)) {
-    fs::copy_file(entry.path(), result.folder / entry.path().filename());
+    fs::copy_file(entry.path(), folder / entry.path().filename());
   }
-  if (options.prepare) options.prepare(result.folder);
+  if (options.prepare) options.prepare(folder);
 
   std::fflush(nullptr);
   const pid_t child = ::fork();
-  if (child == 0) Child(options, result.folder);
+  if (child == 0) Child(options, folder);
 
   int status = 0;
   rusage usage{};
@@ -159,11 +158,18 @@ inline Result PlayRun(const Options& options) {
   if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
   result.cpu_seconds = usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 +
                        usage.ru_stime.tv_sec + usage.ru_stime.tv_usec / 1e6;
-  result.log = ReadFile(result.folder / LogFileName);
-  result.out = ReadFile(result.folder / "stdout.txt");
-  result.err = ReadFile(result.folder / "stderr.txt");
-  std::istringstream trace(ReadFile(result.folder / "trace.txt"));
+  result.log = ReadFile(folder / LogFileName);
+  result.out = ReadFile(folder / "stdout.txt");
+  result.err = ReadFile(folder / "stderr.txt");
+  std::istringstream trace(ReadFile(folder / "trace.txt"));
   for (std::string line; std::getline(trace, line);) result.trace.push_back(line);
+  for (int request : options.save_frames) {
+    const std::string bytes = ReadFile(folder / ("frame" + std::to_string(request) + ".raw"));
+    Frame& frame = result.frames[request];
+    frame.resize(bytes.size() / sizeof(Colour));
+    std::memcpy(frame.data(), bytes.data(), frame.size() * sizeof(Colour));
+  }
+  fs::remove_all(folder);
   return result;
 }
 
