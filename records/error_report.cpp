@@ -1,5 +1,6 @@
 #include "records/error_report.h"
 
+#include <cstdlib>
 #include <string>
 
 #include "display/text.h"
@@ -7,10 +8,10 @@
 void ReportError(int number) {
   PrintText("Fehler Nr.: ", false);
   // The number stands behind a sign position: a space, or a minus sign.
-  PrintText((number < 0 ? "-" : " ") +
-                std::to_string(number < 0 ? -static_cast<long long>(number) : number),
-            true);
-  PrintText(
-      std::string("Bitte senden Sie die Fehlernummer an \"") + ContactAddress + "\", danke...",
-      true);
+  std::string digits(1, number < 0 ? '-' : ' ');
+  digits.append(std::to_string(std::llabs(static_cast<long long>(number))));
+  PrintText(digits, true);
+  std::string request = "Bitte senden Sie die Fehlernummer an \"";
+  request.append(ContactAddress).append("\", danke...");
+  PrintText(request, true);
 }
