@@ -1,10 +1,12 @@
 // Draws the game's five bitmaps and writes them as 24-bit BMP files into a folder:
 // "BG.BMP" (300 x 300) and the 90 x 90 marks "Kreuz.BMP", "Kreis.BMP", "KreuzHell.BMP"
-// and "KreisHell.BMP", with the mask colour 0xFF00FF wherever the background must show.
+// and "KreisHell.BMP", with the mask colour 0xFF00FF wherever the background must show;
+// and the desktop icon "zwickelspiel.svg" in the same colours.
 // Usage: make_assets FOLDER
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 #include <string>
 
 #include "tools/bmp_writer.h"
@@ -120,6 +122,22 @@ Picture Background() {
   return picture;
 }
 
+// The icon: the board's grid on the slate background, a cross and a bright line of circles.
+constexpr const char* kIcon = R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 64 64">
+  <rect width="64" height="64" rx="10" fill="#2c3e54"/>
+  <g stroke="#0a0f18" stroke-width="3" stroke-linecap="round">
+    <path d="M23 8V56M41 8V56M8 23H56M8 41H56"/>
+  </g>
+  <g stroke="#ff8c5a" stroke-width="4.5" stroke-linecap="round">
+    <path d="M10 28L19 37M19 28L10 37M28 46L37 55M37 46L28 55"/>
+  </g>
+  <g fill="none" stroke="#d8ffc8" stroke-width="4">
+    <circle cx="50" cy="14" r="5"/><circle cx="50" cy="32" r="5"/><circle cx="50" cy="50" r="5"/>
+  </g>
+  <circle cx="32" cy="14" r="5" fill="none" stroke="#5ed8c0" stroke-width="4"/>
+</svg>
+)";
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -144,5 +162,7 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  return 0;
+  std::ofstream icon(folder + "/zwickelspiel.svg");
+  icon << kIcon;
+  return icon ? 0 : 1;
 }
