@@ -69,9 +69,7 @@ Window FindGameWindow(Window parent) {
 
 // The colour of one pixel of the window, or ~0 when it cannot be read.
 unsigned long Pixel(Window window, int x, int y) {
-  XErrorHandler previous = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
   XImage* image = XGetImage(display, window, x, y, 1, 1, AllPlanes, ZPixmap);
-  XSetErrorHandler(previous);
   if (!image) return ~0ul;
   const unsigned long pixel = XGetPixel(image, 0, 0) & 0xFFFFFF;
   XDestroyImage(image);
@@ -93,6 +91,7 @@ Window StartAndAwaitScreen(const char* binary, pid_t& pid, const BmpPicture& bac
     }
     std::this_thread::sleep_for(200us);
   }
+  Stop(pid);
   return 0;
 }
 
@@ -141,6 +140,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: x_probe startup|latency|idle|memory BINARY N (with DISPLAY)\n");
     return 2;
   }
+  // Windows come and go while the probe walks the tree or reads pixels; a request on a
+  // window that has just gone simply fails.
+  XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
   const std::string what = argv[1];
   const char* binary = argv[2];
   const int n = std::stoi(argv[3]);
