@@ -69,6 +69,10 @@ void UnpinClock() {
   pinned_clock.reset();
 }
 
+int CellNumberOf(double u) {
+  return static_cast<int>(std::floor(u * 9 + 1));
+}
+
 bool WinPass() {
   return FillFirstHolding(ComputerMark);
 }
@@ -81,8 +85,7 @@ void RandomMove() {
   const double seconds = std::fmod(std::trunc(ClockSeconds()), 4294967296.0);
   SeedRandom(static_cast<std::int32_t>(static_cast<std::uint32_t>(std::fabs(seconds))));
   for (;;) {
-    const double u = RandomFraction();
-    const CellPos cell = CellNumber(static_cast<int>(std::floor(u * 9 + 1)));
+    const CellPos cell = CellNumber(CellNumberOf(RandomFraction()));
     if (Game.Board[cell.x][cell.y] == Empty) {
       Game.Board[cell.x][cell.y] = ComputerMark;
       return;

@@ -32,6 +32,10 @@ constexpr CellPos CellNumber(int n) {
   return {(n - 1) % 3, (n - 1) / 3};
 }
 
+// The cell number a random fraction u (0 <= u < 1) names: floor(u * 9 + 1), in double
+// precision.
+int CellNumberOf(double u);
+
 // Clears ComputerOpens, then sets exactly one Empty cell to ComputerMark, or, on a full
 // board, sets GameResult to Drawn and changes no cell.
 void ChooseComputerMove();

@@ -91,6 +91,19 @@ TEST_F(ComputerMoveTest, RandomMoveMapsTheDrawnValueToACellNumber) {
   for (int n = 1; n <= 9; ++n) EXPECT_GT(seen[n], 0) << "cell number " << n << " never drawn";
 }
 
+// In double precision, k / 32768 * 9 + 1 floors to 1 + floor(9k / 32768) for every k, so
+// each of the numbers 1 to 8 comes from one more of the 32768 values than 9 does.
+TEST(CellNumberOfTest, EveryGeneratorValueNamesACellAndNineIsRarest) {
+  std::vector<int> count(10, 0);
+  for (int k = 0; k < 32768; ++k) {
+    const int n = CellNumberOf(k / 32768.0);
+    ASSERT_EQ(n, 1 + 9 * k / 32768) << "k " << k;
+    ++count[n];
+  }
+  for (int n = 1; n <= 8; ++n) EXPECT_EQ(count[n], count[9] + 1) << "cell number " << n;
+  EXPECT_EQ(count[9], 3640);
+}
+
 TEST_F(ComputerMoveTest, MovesInTheSameSecondDrawTheSameSequence) {
   PinClock(4711.1);
   RandomMove();
