@@ -53,7 +53,6 @@ void DrawBackground() {
 }  // namespace
 
 void DrawLoadingText() {
-  ClearScreen();
   CheckStep(DrawText(10, 10, kLoadingText));
 }
 

@@ -4,7 +4,8 @@
 
 #include <string>
 
-// Black page, then "Grafiken werden geladen..." at (10, 10) in the current colour.
+// "Grafiken werden geladen..." at (10, 10) in the current colour, on the page that
+// start-up has just cleared.
 void DrawLoadingText();
 
 // The background, then the hint at the top in the current colour.
