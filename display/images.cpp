@@ -13,9 +13,17 @@ std::vector<std::unique_ptr<Image>>& Images() {
   return images;
 }
 
-int BlendChannel(int d, int s, int alpha) {
-  // An arithmetic shift floors towards minus infinity, as the blend requires.
-  return d + (((s - d) * (alpha + 1)) >> 8);
+// One channel at bit `shift`: d + floor((s - d) * weight / 256), weight = alpha + 1. An
+// arithmetic shift floors towards minus infinity, as the blend requires.
+inline Colour BlendChannel(Colour d, Colour s, int weight, int shift) {
+  const int dc = static_cast<int>((d >> shift) & 0xFF);
+  const int sc = static_cast<int>((s >> shift) & 0xFF);
+  return static_cast<Colour>(dc + (((sc - dc) * weight) >> 8)) << shift;
+}
+
+inline Colour Blend(Colour d, Colour s, int weight) {
+  return (d & 0xFF000000u) | BlendChannel(d, s, weight, 16) | BlendChannel(d, s, weight, 8) |
+         BlendChannel(d, s, weight, 0);
 }
 
 }  // namespace
@@ -47,12 +55,7 @@ void FreeImage(ImageHandle handle) {
 }
 
 Colour BlendPixel(Colour d, Colour s, int alpha) {
-  Colour out = d & 0xFF000000u;
-  for (int shift : {16, 8, 0}) {
-    const int channel = BlendChannel((d >> shift) & 0xFF, (s >> shift) & 0xFF, alpha);
-    out |= static_cast<Colour>(channel) << shift;
-  }
-  return out;
+  return Blend(d, s, alpha + 1);
 }
 
 int PutImage(double x, double y, ImageHandle handle, DrawMode mode, int alpha) {
@@ -65,20 +68,28 @@ int PutImage(double x, double y, ImageHandle handle, DrawMode mode, int alpha) {
   const int last_column = std::min(image->width, PageWidth - left);
   const int first_row = std::max(0, -top);
   const int last_row = std::min(image->height, PageHeight - top);
+  if (first_column >= last_column || first_row >= last_row) return 0;  // wholly off the page
 
   DisplayState& d = Display();
   std::lock_guard guard(d.lock);
   Colour* page = WorkPage();
   for (int row = first_row; row < last_row; ++row) {
     const Colour* source = &image->pixels[static_cast<std::size_t>(row) * image->width];
-    Colour* target = &page[(top + row) * PageWidth + left];
-    for (int column = first_column; column < last_column; ++column) {
-      const Colour s = source[column];
-      if (mode == PsetMode) {
-        target[column] = s;
-      } else if (!IsMaskColour(s)) {
-        target[column] = BlendPixel(target[column], s, alpha);
-      }
+    // The pixels of this image row that lie on the page; left + first_column >= 0.
+    Colour* target = &page[(top + row) * PageWidth + left + first_column];
+    const Colour* from = source + first_column;
+    const int count = last_column - first_column;
+    if (mode == PsetMode) {
+      std::copy(from, from + count, target);
+      continue;
+    }
+    // Computed for every pixel and then chosen, without a branch, so that the compiler
+    // can blend several pixels at once.
+    const int weight = alpha + 1;
+    for (int i = 0; i < count; ++i) {
+      const Colour s = from[i];
+      const Colour d = target[i];
+      target[i] = IsMaskColour(s) ? d : Blend(d, s, weight);
     }
   }
   return 0;
