@@ -33,7 +33,7 @@ class SdlWindowTest : public testing::Test {
   static void TearDownTestSuite() { CloseWindow(); }
   void SetUp() override { ClearKeys(); }
 
-  // The keys that arrive within a second, as strings.
+  // The keys that arrive within two seconds, as strings.
   static std::vector<std::string> KeysArriving(std::size_t count) {
     std::vector<std::string> keys;
     const auto deadline = std::chrono::steady_clock::now() + 2s;

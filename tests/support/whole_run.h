@@ -62,8 +62,7 @@ struct Options {
 };
 
 struct Result {
-  int exit_code = -1;  // -1: the run did not exit by itself
-  int signal = 0;
+  int exit_code = -1;  // -1: the run was ended by a signal or did not end
   double cpu_seconds = 0;
   std::string log;                 // game.log at the end ("" when it is no file)
   std::string out;                 // standard output
@@ -155,7 +154,6 @@ inline Result PlayRun(const Options& options) {
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
   if (WIFEXITED(status)) result.exit_code = WEXITSTATUS(status);
-  if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
   result.cpu_seconds = usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 +
                        usage.ru_stime.tv_sec + usage.ru_stime.tv_usec / 1e6;
   result.log = ReadFile(folder / LogFileName);
